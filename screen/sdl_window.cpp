@@ -176,6 +176,9 @@ void refresh(Backend& b) {
 
 int runInWindow(const char* programPath, void (*program)()) {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");  // the close button is a key, not the end
+    // The window system's own framebuffer: an accelerated one would make SDL re-create the window
+    // (losing the pointer's enter and leave events) and costs more than a 640 x 480 copy.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "cannot open the window: %s\n", SDL_GetError());
         return 1;
