@@ -2,8 +2,8 @@
 
 // A host whose time is simulated, for tests and tools that run the program headless: a wait moves
 // the clock on at once, and scripted events (keys, mouse changes) run when the clock reaches their
-// moment. Each mouse poll takes one simulated millisecond, so a program that polls in a loop sees
-// the scripted events arrive.
+// moment. A mouse poll that follows another with no wait between takes one simulated millisecond,
+// so a program that polls in a loop sees the scripted events arrive.
 
 #include <cstdint>
 #include <functional>
