@@ -48,6 +48,6 @@ expected=$'key 61\nkey 45\nkey 0d\nkey ff 48\nkey ff 3b\nkey ff 85\nkey 1b'
 # The close request is queued as byte 255 and "k"; the window stays open until endProgram.
 "$send_close" "$win"
 wait_for_line "$WORK/out" '^key ff 6b$'
-status=$(wait_exit $app)
-[ "$status" = 0 ] || fail "exit status $status"
+wait_exit $app
+[ "$exit_status" = 0 ] || fail "exit status $exit_status"
 echo "PASS"

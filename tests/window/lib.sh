@@ -55,14 +55,14 @@ wait_for_line() {
   fail "no line matching '$2' in $(basename "$1")"
 }
 
-# wait_exit PID [SECONDS]: waits for the process to end and prints its exit status.
+# wait_exit PID [SECONDS]: waits for the process (a child of this shell) to end and sets
+# exit_status to its exit status.
 wait_exit() {
   local seconds=${2:-5}
   for _ in $(seq $((seconds * 20))); do
     if ! kill -0 "$1" 2>/dev/null; then
-      local status=0
-      wait "$1" || status=$?
-      echo "$status"
+      exit_status=0
+      wait "$1" || exit_status=$?
       return 0
     fi
     sleep 0.05
