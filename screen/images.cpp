@@ -45,13 +45,26 @@ void captureImage(float x1f, float y1f, float x2f, float y2f, Image& into) {
 }
 
 // Opaque puts write every pixel on the screen; transparent ones write the image's runs of
-// non-key pixels, clipped to the screen.
+// non-key pixels. An image wholly on the screen (nearly every sprite of a frame) needs no clipping,
+// and its short runs are copied four pixels at a time, which beats a memcpy call per run.
 void putImage(float xf, float yf, const Image& image, PutMode mode) {
     if (anyNaN({xf, yf}) || image.width_ == 0) return;
     const std::int64_t left = roundCoordinate(xf), top = roundCoordinate(yf);
     ScreenState& s = screenState();
     Lock lock(s.lock);
     auto rows = workRows(s);
+    const bool wholly = left >= 0 && top >= 0 && left + image.width_ <= SCREEN_WIDTH && top + image.height_ <= SCREEN_HEIGHT;
+    if (mode == PutMode::Transparent && wholly) {
+        for (const Image::Run& run : image.shownRuns_) {
+            const Rgb32* from = &image.pixels_[run.y * image.width_ + run.x];
+            Rgb32* to = &rows[top + run.y][left + run.x];
+            int k = 0;
+            for (; k + 4 <= run.length; k += 4) std::memcpy(to + k, from + k, 4 * sizeof(Rgb32));
+            for (; k < run.length; ++k) to[k] = from[k];
+        }
+        workPageChanged(s);
+        return;
+    }
     auto copyRow = [&](std::int64_t row, std::int64_t column, std::int64_t length) {
         const std::int64_t y = top + row;
         const std::int64_t first = std::max<std::int64_t>(left + column, 0);
