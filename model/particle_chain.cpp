@@ -45,6 +45,7 @@ void driveSource(ParticleChain& c) {
 
 void stepChain(ParticleChain& c) {
     const int last = c.lastIndex;
+    if (last < 1 || last >= CHAIN_CAPACITY) return;  // not reset yet: there is no row to move
     // Every inner particle from the previous frame's state: x' = x[i-1] + x[i+1] - (x[i] - v[i]).
     for (int i = 1; i <= last - 1; ++i) {
         c.nextVelocity[i] = ((c.displacement[i - 1] + c.velocity[i]) + c.displacement[i + 1]) - 2.0 * c.displacement[i];

@@ -1,11 +1,33 @@
 #!/usr/bin/env bash
-# Builds everything and runs the whole test suite: the unit and headless program tests, and the
-# tests in a real window under Xvfb. Ends with CTest's summary.
+# Builds everything and runs the whole test suite: the unit and headless program tests, the soak
+# and the tests in a real window under Xvfb; the same suite again built with Clang under
+# AddressSanitizer and UndefinedBehaviorSanitizer, with a minute of fuzzing; and the threaded parts
+# under ThreadSanitizer. Ends with CTest's summary of the main build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/deps.sh cmake make g++ pkg-config libsdl2-dev libx11-dev libgtest-dev libgmock-dev libbenchmark-dev \
-  libpng-dev xvfb xauth xdotool x11-apps x11-xserver-utils
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j"$(nproc)"
+bash tools/deps.sh cmake make g++ clang libclang-rt-14-dev pkg-config libsdl2-dev libx11-dev libgtest-dev \
+  libgmock-dev libbenchmark-dev libpng-dev xvfb xauth xdotool x11-apps x11-xserver-utils
+jobs=$(nproc)
+
+configure_and_build() {  # FOLDER [CMAKE ARGUMENTS...]
+  local folder=$1
+  shift
+  cmake -S . -B "$folder" "$@" >/dev/null
+  cmake --build "$folder" -j"$jobs"
+}
+
+echo "== AddressSanitizer and UndefinedBehaviorSanitizer (Clang), with fuzzing"
+configure_and_build build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DSANITIZE=address \
+  -DBUILD_BENCHMARKS=OFF -DSOAK_FRAMES=20000
+(cd build-asan && LSAN_OPTIONS="suppressions=$PWD/../tests/lsan.supp" UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --output-on-failure -j"$jobs")
+
+echo "== ThreadSanitizer (Clang): the threaded parts"
+configure_and_build build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DSANITIZE=thread \
+  -DBUILD_BENCHMARKS=OFF
+(cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -L threads)
+
+echo "== Release (GCC)"
+configure_and_build build -DCMAKE_BUILD_TYPE=Release
 cd build
-ctest --output-on-failure -j"$(nproc)"
+ctest --output-on-failure -j"$jobs"

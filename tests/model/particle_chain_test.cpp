@@ -42,7 +42,7 @@ TEST(ResetChain, SetsTheRowAtRestForEachBarrier) {
         int lastIndex, barrierWidth;
     } cases[] = {{"", 23, 4}, {"w", 20, 40}, {"m", 20, 4}, {"x", 20, 4}};
     for (const auto& c : cases) {
-        ParticleChain chain{};
+        ParticleChain chain = restingChain("");
         startDrive(chain, "s", 1);
         for (int f = 0; f < 7; ++f) frame(chain);
         resetChain(chain, c.barrier);
@@ -68,6 +68,16 @@ TEST(ResetChain, KeepsTheDriveClockAndDirection) {
     resetChain(c, "w");
     EXPECT_EQ(c.driveClock, clock);
     EXPECT_EQ(c.driveDirection, -1);
+}
+
+TEST(StepChain, AChainNeverResetHasNoRowAndIsLeftAlone) {
+    ParticleChain c{};  // zero-filled, as at program start
+    startDrive(c, "r", 1);
+    frame(c);
+    frame(c);
+    EXPECT_EQ(c.lastIndex, 0);
+    EXPECT_EQ(c.screenX[0], 0.0);
+    EXPECT_EQ(c.displacement[1], 0.0);
 }
 
 TEST(DriveSource, WithoutADriveTheRowStaysExactlyAtRestWhileTheClockRuns) {

@@ -104,7 +104,7 @@ TEST_F(TextTest, ByteAndTrianglesAreTheirGlyphs) {
     EXPECT_EQ(at(page, 600, 440), BLACK);
     EXPECT_EQ(cursorCell(), std::make_pair(29, 1));
     // Code page 437's "ä" is an "a" with two dots; 16 and 17 are the two triangles.
-    EXPECT_EQ(std::memcmp(FONT_8X16[132] + 5, FONT_8X16['a'] + 5, 11), 0);
+    EXPECT_EQ(std::memcmp(FONT_8X16[132] + 5, FONT_8X16[unsigned('a')] + 5, 11), 0);
     EXPECT_EQ(FONT_8X16[16][6], 0xfe);
     EXPECT_EQ(FONT_8X16[16][1], 0x80);  // pointing right
     EXPECT_EQ(FONT_8X16[17][1], 0x02);  // pointing left

@@ -171,7 +171,7 @@ TEST_F(StaticSceneTest, CaptionInfoDiscAndGaps) {
     for (int dy = 0; dy < 16; ++dy)
         for (int dx = 0; dx < 8; ++dx) {
             ASSERT_EQ(at(page, 560 + dx, 432 + dy), (FONT_8X16[132][dy] & (0x80 >> dx)) ? BLACK : GREY);
-            ASSERT_EQ(at(page, 592 + dx, 432 + dy), (FONT_8X16['r'][dy] & (0x80 >> dx)) ? BLACK : GREY);
+            ASSERT_EQ(at(page, 592 + dx, 432 + dy), (FONT_8X16[unsigned('r')][dy] & (0x80 >> dx)) ? BLACK : GREY);
         }
     EXPECT_EQ(at(page, 600, 440), GREY);
     // The info disc: a ring of colour value 0, pale yellow inside, the letter opaque black.
@@ -180,7 +180,7 @@ TEST_F(StaticSceneTest, CaptionInfoDiscAndGaps) {
     EXPECT_EQ(at(page, 633, 439), 0x00FFFFAAu);
     for (int dy = 0; dy < 16; ++dy)
         for (int dx = 0; dx < 8; ++dx)
-            if (FONT_8X16['i'][dy] & (0x80 >> dx)) {
+            if (FONT_8X16[unsigned('i')][dy] & (0x80 >> dx)) {
                 ASSERT_EQ(at(page, 624 + dx, 432 + dy), BLACK);
             }
     // Gaps between neighbouring buttons keep the ground; the bevels of "Pause" and "Ende" touch.
