@@ -4,6 +4,10 @@
 
 #include <SDL.h>
 
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
+
 #include <atomic>
 #include <cstdio>
 #include <string>
@@ -195,6 +199,9 @@ int runInWindow(const char* programPath, void (*program)()) {
     SDL_StartTextInput();
 
     std::thread programThread([&b, program] {
+#ifdef __linux__
+        prctl(PR_SET_TIMERSLACK, 1);  // the frame delay can be 1 ms: sleep no longer than asked
+#endif
         try {
             program();
         } catch (const ProgramEnded& end) {

@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh cmake make g++ clang libclang-rt-14-dev pkg-config libsdl2-dev libx11-dev libgtest-dev \
-  libgmock-dev libbenchmark-dev libpng-dev xvfb xauth xdotool x11-apps x11-xserver-utils
+  libgmock-dev libbenchmark-dev libpng-dev libxtst-dev xvfb xauth xdotool x11-apps x11-xserver-utils
 jobs=$(nproc)
 
 configure_and_build() {  # FOLDER [CMAKE ARGUMENTS...]
