@@ -16,6 +16,7 @@
 
 #include "screen/events.h"
 #include "screen/screen.h"
+#include "screen/viewport.h"
 #include "screen/window.h"
 
 namespace {
@@ -24,6 +25,8 @@ constexpr int REFRESH_MS = 10;
 
 struct Backend {
     SDL_Window* window = nullptr;
+    SDL_Surface* page = nullptr;      // wraps `shown`, the last copy of the visible page
+    bool fullScreen = false;
     Uint32 wakeEvent = 0;             // pushed by the program thread when the program has ended
     std::atomic<bool> programEnded{false};
     int exitStatus = 0;
@@ -109,6 +112,33 @@ int facilityButton(Uint8 sdlButton) {
     }
 }
 
+// Reports the pointer at window point (x, y) as the page pixel under it, or as outside the page
+// when it is on the black border of the full screen.
+void reportPointer(Backend& b, int x, int y) {
+    int width, height, px, py;
+    SDL_GetWindowSize(b.window, &width, &height);
+    if (pagePoint(fitPage(width, height), x, y, px, py))
+        pointerMoved(px, py);
+    else
+        pointerLeft();
+}
+
+void toggleFullScreen(Backend& b) {
+    b.fullScreen = !b.fullScreen;
+    if (b.fullScreen) {
+        SDL_SetWindowFullscreen(b.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    } else {
+        SDL_SetWindowFullscreen(b.window, 0);
+        SDL_SetWindowSize(b.window, SCREEN_WIDTH, SCREEN_HEIGHT);
+        SDL_SetWindowPosition(b.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
+    b.mustPresent = true;
+}
+
+bool isFullScreenKey(const SDL_KeyboardEvent& key) {
+    return !key.repeat && (key.keysym.sym == SDLK_F11 || (key.keysym.sym == SDLK_RETURN && (key.keysym.mod & KMOD_ALT)));
+}
+
 void handleWindowEvent(Backend& b, const SDL_WindowEvent& e) {
     switch (e.event) {
         case SDL_WINDOWEVENT_CLOSE: queueKey(CLOSE_KEY); break;
@@ -120,7 +150,7 @@ void handleWindowEvent(Backend& b, const SDL_WindowEvent& e) {
         case SDL_WINDOWEVENT_ENTER: {
             int x, y;
             SDL_GetMouseState(&x, &y);
-            pointerMoved(x, y);
+            reportPointer(b, x, y);
             break;
         }
         case SDL_WINDOWEVENT_LEAVE: pointerLeft(); break;
@@ -137,14 +167,10 @@ void handleEvent(Backend& b, const SDL_Event& e) {
         case SDL_WINDOWEVENT: handleWindowEvent(b, e.window); break;
         case SDL_TEXTINPUT: queueTypedText(e.text.text); break;
         case SDL_KEYDOWN:
+            if (isFullScreenKey(e.key)) toggleFullScreen(b);  // the key is still reported
             if (std::string key = keyStringOf(e.key.keysym.sym); !key.empty()) queueKey(key);
             break;
-        case SDL_MOUSEMOTION:
-            if (e.motion.x >= 0 && e.motion.x < SCREEN_WIDTH && e.motion.y >= 0 && e.motion.y < SCREEN_HEIGHT)
-                pointerMoved(e.motion.x, e.motion.y);
-            else
-                pointerLeft();
-            break;
+        case SDL_MOUSEMOTION: reportPointer(b, e.motion.x, e.motion.y); break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
             const int button = facilityButton(e.button.button);
@@ -161,24 +187,25 @@ void handleEvent(Backend& b, const SDL_Event& e) {
     }
 }
 
-// Copies the visible page to the window if it changed, or shows it again if the window asks.
+// Copies the visible page to the window if it changed, or shows it again if the window asks. The
+// page is scaled by whole numbers with nearest pixels (each page pixel a sharp square), centred on
+// black; in the 640 x 480 window that is a plain copy.
 void refresh(Backend& b) {
     const bool changed = copyVisiblePageIfChanged(b.shownVersion, b.shown.data());
     if (!changed && !b.mustPresent) return;
     SDL_Surface* surface = SDL_GetWindowSurface(b.window);
     if (!surface) return;
-    if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
-    // RGB888 is 0x00RRGGBB with the top byte ignored: the alpha byte of a page is never shown.
-    SDL_ConvertPixels(SCREEN_WIDTH, SCREEN_HEIGHT, SDL_PIXELFORMAT_RGB888, b.shown.data(), SCREEN_WIDTH * 4,
-                      surface->format->format, surface->pixels, surface->pitch);
-    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+    const Viewport v = fitPage(surface->w, surface->h);
+    SDL_Rect target{v.x, v.y, v.width, v.height};
+    if (v.width != surface->w || v.height != surface->h) SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+    SDL_BlitScaled(b.page, nullptr, surface, &target);
     SDL_UpdateWindowSurface(b.window);
     b.mustPresent = false;
 }
 
 }  // namespace
 
-int runInWindow(const char* programPath, void (*program)()) {
+int runInWindow(const char* programPath, void (*program)(), const WindowIcon* icon) {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");  // the close button is a key, not the end
     // The window system's own framebuffer: an accelerated one would make SDL re-create the window
     // (losing the pointer's enter and leave events) and costs more than a 640 x 480 copy.
@@ -189,12 +216,23 @@ int runInWindow(const char* programPath, void (*program)()) {
     }
     Backend b;
     b.window = SDL_CreateWindow(windowTitle(programPath).c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                SCREEN_WIDTH, SCREEN_HEIGHT, SDL_WINDOW_SHOWN);
+                                SCREEN_WIDTH, SCREEN_HEIGHT, SDL_WINDOW_SHOWN | SDL_WINDOW_ALLOW_HIGHDPI);
+    // RGB888 is 0x00RRGGBB with the top byte ignored: the alpha byte of a page is never shown.
+    b.page = SDL_CreateRGBSurfaceWithFormatFrom(b.shown.data(), SCREEN_WIDTH, SCREEN_HEIGHT, 32, SCREEN_WIDTH * 4,
+                                                SDL_PIXELFORMAT_RGB888);
     b.wakeEvent = SDL_RegisterEvents(1);
-    if (!b.window || b.wakeEvent == static_cast<Uint32>(-1)) {
+    if (!b.window || !b.page || b.wakeEvent == static_cast<Uint32>(-1)) {
         std::fprintf(stderr, "cannot open the window: %s\n", SDL_GetError());
         SDL_Quit();
         return 1;
+    }
+    if (icon) {
+        if (SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon->pixels), icon->width,
+                                                                      icon->height, 32, icon->width * 4,
+                                                                      SDL_PIXELFORMAT_ARGB8888)) {
+            SDL_SetWindowIcon(b.window, picture);
+            SDL_FreeSurface(picture);
+        }
     }
     SDL_StartTextInput();
 
@@ -222,6 +260,7 @@ int runInWindow(const char* programPath, void (*program)()) {
         refresh(b);
     }
     programThread.join();
+    SDL_FreeSurface(b.page);
     SDL_DestroyWindow(b.window);
     SDL_Quit();
     return b.exitStatus;

@@ -6,7 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh cmake make g++ clang libclang-rt-14-dev pkg-config libsdl2-dev libx11-dev libgtest-dev \
-  libgmock-dev libbenchmark-dev libpng-dev libxtst-dev xvfb xauth xdotool x11-apps x11-xserver-utils
+  libgmock-dev libbenchmark-dev libpng-dev libxtst-dev xvfb xauth xdotool x11-apps x11-xserver-utils openbox \
+  desktop-file-utils dpkg-dev
 jobs=$(nproc)
 
 configure_and_build() {  # FOLDER [CMAKE ARGUMENTS...]
@@ -18,7 +19,7 @@ configure_and_build() {  # FOLDER [CMAKE ARGUMENTS...]
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer (Clang), with fuzzing"
 configure_and_build build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DSANITIZE=address \
-  -DBUILD_BENCHMARKS=OFF -DSOAK_FRAMES=20000
+  -DBUILD_BENCHMARKS=OFF -DSOAK_FRAMES=20000 -DWINDOW_SOAK_SECONDS=30
 (cd build-asan && LSAN_OPTIONS="suppressions=$PWD/../tests/lsan.supp" UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --output-on-failure -j"$jobs")
 
