@@ -25,7 +25,7 @@ configure_and_build build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COM
 
 echo "== ThreadSanitizer (Clang): the threaded parts"
 configure_and_build build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DSANITIZE=thread \
-  -DBUILD_BENCHMARKS=OFF
+  -DBUILD_BENCHMARKS=OFF -DWINDOW_SOAK_SECONDS=30
 (cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -L threads)
 
 echo "== Release (GCC)"

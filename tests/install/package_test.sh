@@ -25,11 +25,7 @@ dpkg -s schallausbreitung >/dev/null 2>&1 && fail "schallausbreitung is installe
 trap 'dpkg -r schallausbreitung >/dev/null 2>&1 || true; cleanup' EXIT
 dpkg -i "$deb" >/dev/null || fail "dpkg could not install the package"
 start_display 1024x768
-/usr/bin/schallausbreitung &
-app=$!
-PIDS+=($app)
-win=$(wait_window schallausbreitung)
-sleep 0.3
+start_program /usr/bin/schallausbreitung
 capture "$win" "$WORK/installed.xwd"
 "$picture_tool" compare "$WORK/installed.xwd" "$(dirname "$0")/../golden/rest-none.png" || fail "the installed program shows another picture"
 xdotool type e

@@ -6,19 +6,6 @@
 source "$(dirname "$0")/lib.sh"
 program=$1 picture_tool=$2 send_close=$3 soak_seconds=${4:-120} max_growth_kb=${5:-4096}
 
-start_program() {
-  "$program" >"$WORK/out" 2>&1 &
-  app=$!
-  PIDS+=($app)
-  win=$(wait_window schallausbreitung)
-  sleep 0.3
-}
-
-pixel() {
-  capture "$win" "$WORK/pixel.xwd"
-  "$picture_tool" pixel "$WORK/pixel.xwd" "$1" "$2"
-}
-
 resident_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
 
 # close_and_time: sends the close request; sets closed_ms to the time until the process ended.
@@ -34,7 +21,7 @@ close_and_time() {
 start_display 1024x768
 
 # 200 keys as fast as xdotool types them; the program keeps up and still ends with "e".
-start_program
+start_program "$program"
 letters=abcdfghijknopqtuvxyzABCDEFGHIJKLMNOPQRSTUVWXYZ
 flood=""
 for i in $(seq 200); do flood+=${letters:$((RANDOM % ${#letters})):1}; done
@@ -53,7 +40,7 @@ wait_exit $app
 xclock -geometry 100x100+0+0 &
 PIDS+=($!)
 clock=$(wait_window xclock)
-start_program
+start_program "$program"
 xdotool windowfocus "$win"
 xdotool mousemove --window "$win" 530 462
 sleep 0.1
@@ -76,7 +63,7 @@ echo "close request while running: ended after ${closed_ms} ms"
 [ "$closed_ms" -le 500 ] || fail "the close request took ${closed_ms} ms"
 
 # The close request during the info screen cuts it short and ends the program.
-start_program
+start_program "$program"
 click_at "$win" 627 439
 sleep 1
 [ "$(pixel 100 100)" = 0000ff ] || fail "no info screen"
@@ -85,7 +72,7 @@ echo "close request during the info screen: ended after ${closed_ms} ms"
 [ "$closed_ms" -le 500 ] || fail "the close request during the info screen took ${closed_ms} ms"
 
 # The close request during a pause acts once the pause has ended.
-start_program
+start_program "$program"
 click_at "$win" 250 462
 sleep 0.5
 "$send_close" "$win"
@@ -96,7 +83,7 @@ wait_exit $app
 [ "$exit_status" = 0 ] || fail "close request after the pause: exit status $exit_status"
 
 # Minutes of random held clicks over the panel and random keys: no crash, flat memory.
-start_program
+start_program "$program"
 sleep 2
 first_kb=$(resident_kb $app)
 keys=(l r s w m x q E S R space Up Down Return)

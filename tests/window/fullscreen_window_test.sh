@@ -10,12 +10,8 @@ start_display 1920x1080
 openbox >/dev/null 2>&1 &
 PIDS+=($!)
 sleep 0.5
-"$program" &
-app=$!
-PIDS+=($app)
-win=$(wait_window schallausbreitung)
+start_program "$program"
 xdotool windowactivate --sync "$win"
-sleep 0.3
 
 size_is() {  # WIDTHxHEIGHT: waits until the window has that size
   for _ in $(seq 40); do

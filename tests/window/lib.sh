@@ -73,6 +73,22 @@ wait_exit() {
 # capture WINDOW FILE.xwd
 capture() { xwd -id "$1" -silent >"$2"; }
 
+# start_program PROGRAM: starts the program, whose window is titled with its file name, and sets
+# $app to its process and $win to its window.
+start_program() {
+  "$1" >"$WORK/out" 2>&1 &
+  app=$!
+  PIDS+=($app)
+  win=$(wait_window "$(basename "$1")")
+  sleep 0.3
+}
+
+# pixel X Y: the colour the window $win shows at (X, Y), as RRGGBB (needs $picture_tool).
+pixel() {
+  capture "$win" "$WORK/pixel.xwd"
+  "$picture_tool" pixel "$WORK/pixel.xwd" "$1" "$2"
+}
+
 # click_at WINDOW X Y: moves the pointer there and holds the left button 150 ms, as a person clicks.
 click_at() {
   xdotool mousemove --window "$1" "$2" "$3"

@@ -4,25 +4,10 @@
 source "$(dirname "$0")/lib.sh"
 program=$1 picture_tool=$2 send_close=$3 golden=$4
 
-# start_program: starts the program and sets $app and $win.
-start_program() {
-  "$program" >"$WORK/out" 2>&1 &
-  app=$!
-  PIDS+=($app)
-  win=$(wait_window schallausbreitung)
-  sleep 0.3
-}
-
 # shows FILE: the window shows exactly the picture FILE.
 shows() {
   capture "$win" "$WORK/shown.xwd"
   "$picture_tool" compare "$WORK/shown.xwd" "$1" >"$WORK/compare" 2>&1
-}
-
-# pixel X Y: the colour the window shows at (X, Y), as RRGGBB.
-pixel() {
-  capture "$win" "$WORK/pixel.xwd"
-  "$picture_tool" pixel "$WORK/pixel.xwd" "$1" "$2"
 }
 
 keep() { [ -n "${CAPTURES:-}" ] && "$picture_tool" convert "$WORK/shown.xwd" "$CAPTURES/$1.png" || true; }
@@ -30,7 +15,7 @@ keep() { [ -n "${CAPTURES:-}" ] && "$picture_tool" convert "$WORK/shown.xwd" "$C
 start_display 1024x768
 
 # Start-up: the scene without a barrier, exactly as the headless program draws it.
-start_program
+start_program "$program"
 geometry=$(xdotool getwindowgeometry "$win")
 echo "$geometry" | grep -q "Geometry: 640x480" || fail "window size: $geometry"
 shows "$golden/rest-none.png" || { cat "$WORK/compare"; fail "the start-up picture differs"; }
@@ -89,11 +74,11 @@ wait_exit $app
 [ "$exit_status" = 0 ] || fail "Ende: exit status $exit_status"
 
 # The key "e" and the close request end it with status 0 too.
-start_program
+start_program "$program"
 xdotool type e
 wait_exit $app
 [ "$exit_status" = 0 ] || fail "e: exit status $exit_status"
-start_program
+start_program "$program"
 "$send_close" "$win"
 wait_exit $app
 [ "$exit_status" = 0 ] || fail "close request: exit status $exit_status"
