@@ -6,12 +6,8 @@
 #include <cstring>
 #include <vector>
 
-#include "model/particle_chain.h"
-#include "screen/events.h"
+#include "bench/frame_work.h"
 #include "screen/screen.h"
-#include "shell/program.h"
-#include "view/frame.h"
-#include "view/scene.h"
 
 namespace {
 
@@ -60,20 +56,11 @@ void memcpyTwoPages(benchmark::State& state) {
 }
 BENCHMARK(memcpyTwoPages);
 
-// One frame of the running program without its input step and its sleep: the background copy,
-// the step, 308 balls and the marker, the two plates, and the copy to the display.
 void wholeFrame(benchmark::State& state) {
     Program program;
     startProgram(program);
     startDrive(program.chain, "s", 1);
-    for (auto _ : state) {
-        copyPage(BACKGROUND_PAGE, WORK_PAGE);
-        setPages(WORK_PAGE, DISPLAY_PAGE);
-        driveSource(program.chain);
-        stepChain(program.chain);
-        drawFrame(program.chain, program.sprites);
-        copyPage(WORK_PAGE, DISPLAY_PAGE);
-    }
+    for (auto _ : state) frameWork(program);
 }
 BENCHMARK(wholeFrame);
 

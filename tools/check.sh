@@ -19,16 +19,17 @@ configure_and_build() {  # FOLDER [CMAKE ARGUMENTS...]
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer (Clang), with fuzzing"
 configure_and_build build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DSANITIZE=address \
-  -DBUILD_BENCHMARKS=OFF -DSOAK_FRAMES=20000 -DWINDOW_SOAK_SECONDS=30
+  -DBUILD_TESTING=ON -DBUILD_BENCHMARKS=OFF -DSOAK_FRAMES=20000 -DWINDOW_SOAK_SECONDS=30
 (cd build-asan && LSAN_OPTIONS="suppressions=$PWD/../tests/lsan.supp" UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --output-on-failure -j"$jobs")
 
 echo "== ThreadSanitizer (Clang): the threaded parts"
 configure_and_build build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DSANITIZE=thread \
-  -DBUILD_BENCHMARKS=OFF -DWINDOW_SOAK_SECONDS=30
+  -DBUILD_TESTING=ON -DBUILD_BENCHMARKS=OFF -DWINDOW_SOAK_SECONDS=30
 (cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -L threads)
 
 echo "== Release (GCC)"
-configure_and_build build -DCMAKE_BUILD_TYPE=Release
+configure_and_build build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DBUILD_BENCHMARKS=ON -DSOAK_FRAMES=100000 \
+  -DWINDOW_SOAK_SECONDS=120
 cd build
 ctest --output-on-failure -j"$jobs"

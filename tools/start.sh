@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 bash tools/deps.sh cmake make g++ pkg-config libsdl2-dev
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DBUILD_BENCHMARKS=OFF >/dev/null
 cmake --build build -j"$(nproc)" --target schallausbreitung
-exec build/schallausbreitung
+exec build/shell/schallausbreitung
