@@ -238,7 +238,7 @@ int runInWindow(const char* programPath, void (*program)(), const WindowIcon* ic
 
     std::thread programThread([&b, program] {
 #ifdef __linux__
-        prctl(PR_SET_TIMERSLACK, 1);  // the frame delay can be 1 ms: sleep no longer than asked
+        prctl(PR_SET_TIMERSLACK, 1);  // 1 ns: the frame delay can be 1 ms, so sleep no longer than asked
 #endif
         try {
             program();
