@@ -37,12 +37,13 @@ wait_for_line "$WORK/out" '^mouse -1 -1 -1 '
 xdotool mousemove --window "$win" 639 479
 wait_for_line "$WORK/out" '^mouse 639 479 0 '
 
-# Typed keys arrive as their key strings, each once.
+# Typed keys arrive as their key strings, each once; German letters as their code page 437 bytes.
 xdotool type a
 xdotool type E
+xdotool type "äß"
 xdotool key Return Up F1 F11 alt+Return Escape
 wait_for_line "$WORK/out" '^key 1b$'
-expected=$'key 61\nkey 45\nkey 0d\nkey ff 48\nkey ff 3b\nkey ff 85\nkey 0d\nkey 1b'
+expected=$'key 61\nkey 45\nkey 84\nkey e1\nkey 0d\nkey ff 48\nkey ff 3b\nkey ff 85\nkey 0d\nkey 1b'
 [ "$(grep '^key' "$WORK/out")" = "$expected" ] || fail "key strings: $(grep '^key' "$WORK/out" | tr '\n' ' ')"
 
 # The close request is queued as byte 255 and "k"; the window stays open until endProgram.
