@@ -214,6 +214,13 @@ int runInWindow(const char* programPath, void (*program)(), const WindowIcon* ic
         std::fprintf(stderr, "cannot open the window: %s\n", SDL_GetError());
         return 1;
     }
+    // Without a display SDL falls back to drivers that draw nowhere: the program would run unseen.
+    const std::string driver = SDL_GetCurrentVideoDriver();
+    if (driver == "offscreen" || driver == "dummy" || driver == "evdev") {
+        std::fprintf(stderr, "cannot open the window: no display (set DISPLAY or WAYLAND_DISPLAY)\n");
+        SDL_Quit();
+        return 1;
+    }
     Backend b;
     b.window = SDL_CreateWindow(windowTitle(programPath).c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                 SCREEN_WIDTH, SCREEN_HEIGHT, SDL_WINDOW_SHOWN | SDL_WINDOW_ALLOW_HIGHDPI);

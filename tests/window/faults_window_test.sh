@@ -21,6 +21,7 @@ close_and_time() {
 start_display 1024x768
 
 # 200 keys as fast as xdotool types them; the program keeps up and still ends with "e".
+echo "-- flood of keys"
 start_program "$program"
 letters=abcdfghijknopqtuvxyzABCDEFGHIJKLMNOPQRSTUVWXYZ
 flood=""
@@ -37,6 +38,7 @@ wait_exit $app
 [ "$exit_status" = 0 ] || fail "e after the flood: exit status $exit_status"
 
 # Focus lost while a button is held: the held button is dropped and nothing is clicked afterwards.
+echo "-- focus lost"
 xclock -geometry 100x100+0+0 &
 PIDS+=($!)
 clock=$(wait_window xclock)
@@ -63,6 +65,7 @@ echo "close request while running: ended after ${closed_ms} ms"
 [ "$closed_ms" -le 500 ] || fail "the close request took ${closed_ms} ms"
 
 # The close request during the info screen cuts it short and ends the program.
+echo "-- close during the info screen"
 start_program "$program"
 click_at "$win" 627 439
 sleep 1
@@ -72,6 +75,7 @@ echo "close request during the info screen: ended after ${closed_ms} ms"
 [ "$closed_ms" -le 500 ] || fail "the close request during the info screen took ${closed_ms} ms"
 
 # The close request during a pause acts once the pause has ended.
+echo "-- close during a pause"
 start_program "$program"
 click_at "$win" 250 462
 sleep 0.5
@@ -83,6 +87,7 @@ wait_exit $app
 [ "$exit_status" = 0 ] || fail "close request after the pause: exit status $exit_status"
 
 # Minutes of random held clicks over the panel and random keys: no crash, flat memory.
+echo "-- random clicks"
 start_program "$program"
 sleep 2
 first_kb=$(resident_kb $app)

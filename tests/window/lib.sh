@@ -19,7 +19,9 @@ fail() {
 # start_display [WIDTHxHEIGHT]: a fresh Xvfb of its own, with key repeat off.
 start_display() {
   local size=${1:-1024x768}
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$WORK/display" 2>/dev/null &
+  # -noreset: the server would reset when its last client leaves (xset below), and a program
+  # connecting during that reset would find no display.
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$WORK/display" 2>/dev/null &
   PIDS+=($!)
   for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
   [ -s "$WORK/display" ] || fail "Xvfb did not start"
@@ -79,7 +81,12 @@ start_program() {
   "$1" >"$WORK/out" 2>&1 &
   app=$!
   PIDS+=($app)
-  win=$(wait_window "$(basename "$1")")
+  if ! win=$(wait_window "$(basename "$1")"); then
+    kill -0 $app 2>/dev/null && echo "the program is running" >&2 || echo "the program has ended" >&2
+    cat "$WORK/out" >&2
+    for id in $(xdotool search --name . 2>/dev/null); do echo "window $id: $(xdotool getwindowname "$id")" >&2; done
+    fail "the program's window did not appear"
+  fi
   sleep 0.3
 }
 
