@@ -12,12 +12,6 @@ constexpr std::int32_t PAUSE_SETTLE_MS = 300;
 constexpr std::int32_t ROW_BAND_HEIGHT = 20;
 constexpr std::int32_t INFO_TOP = 431, INFO_BOTTOM = 447;
 
-// The strict hit rule of a row button: inside its face's x band and the row's y band, edges excluded.
-bool hitsRowButton(PanelEntry entry, std::int32_t x, std::int32_t y) {
-    const PanelButton& b = panelButtons.buttons[entry];
-    return panelButtons.panelY < y && y < panelButtons.panelY + ROW_BAND_HEIGHT && b.left < x && x < b.left + b.width;
-}
-
 bool hitsInfoButton(std::int32_t x, std::int32_t y) {
     const PanelButton& b = panelButtons.buttons[INFO_BUTTON];
     return b.left < x && x < b.left + b.width && INFO_TOP < y && y < INFO_BOTTOM;
@@ -83,6 +77,11 @@ void actOnKey(Program& p) {
 }
 
 }  // namespace
+
+bool hitsRowButton(PanelEntry entry, std::int32_t x, std::int32_t y) {
+    const PanelButton& b = panelButtons.buttons[entry];
+    return panelButtons.panelY < y && y < panelButtons.panelY + ROW_BAND_HEIGHT && b.left < x && x < b.left + b.width;
+}
 
 void handleInput(Program& p) {
     p.frameKey = pollKey();

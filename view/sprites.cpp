@@ -22,13 +22,12 @@ void buildSprite(Image& sprite, std::int32_t radius, Rgb outer, Rgb centre) {
 // Each channel steps from the centre colour towards the outer one by (outer - centre) / radius per
 // unit of radius; red alone is one lower, so it never exceeds 254.
 Rgb32 ballShade(Rgb outer, Rgb centre, std::int32_t radius, std::int32_t i) {
-    auto channel = [&](std::int32_t from, std::int32_t to, std::int32_t lowered) {
-        const Extended step = Extended::of(static_cast<double>(from - to) / radius);
-        return static_cast<Rgb32>(((Extended::of(to) + i * step) - Extended::of(lowered)).roundHalfEven());
+    auto channel = [&](std::int32_t from, std::int32_t to) {
+        return Extended::of(to) + i * Extended::of(static_cast<double>(from - to) / radius);
     };
-    const Rgb32 red = channel(outer.red, centre.red, 1);
-    const Rgb32 green = channel(outer.green, centre.green, 0);
-    const Rgb32 blue = channel(outer.blue, centre.blue, 0);
+    const auto red = static_cast<Rgb32>((channel(outer.red, centre.red) - Extended::of(1)).roundHalfEven());
+    const auto green = static_cast<Rgb32>(channel(outer.green, centre.green).roundHalfEven());
+    const auto blue = static_cast<Rgb32>(channel(outer.blue, centre.blue).roundHalfEven());
     return 0xFF000000u + red * 65536 + green * 256 + blue;
 }
 

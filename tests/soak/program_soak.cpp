@@ -12,7 +12,7 @@
 #include <unordered_set>
 
 #include "tests/support/headless_program.h"
-#include "view/panel.h"
+#include "shell/controls.h"
 
 namespace {
 
@@ -31,11 +31,6 @@ long residentKilobytes() {
     for (std::string line; std::getline(status, line);)
         if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
     return 0;
-}
-
-bool hitsButton(PanelEntry entry, int x, int y) {
-    const PanelButton& b = panelButtons.buttons[entry];
-    return y > 453 && y < 473 && x > b.left && x < b.left + b.width;
 }
 
 }  // namespace
@@ -61,9 +56,9 @@ int main(int argc, char** argv) {
             do {
                 x = static_cast<int>(random() % 640);
                 y = chance(70) ? 454 + static_cast<int>(random() % 19) : static_cast<int>(random() % 480);
-            } while (hitsButton(END_BUTTON, x, y));
+            } while (hitsRowButton(END_BUTTON, x, y));
             p.mouse(x, y, chance(85) ? 1 : static_cast<int>(random() % 8));
-            if (hitsButton(PAUSE_BUTTON, x, y)) {
+            if (hitsRowButton(PAUSE_BUTTON, x, y)) {
                 ++pauses;  // released, then ended by a click on no button
                 p.host.at(p.host.nowMs() + 50, [] { buttonsHeld(0); });
                 p.host.at(p.host.nowMs() + 400 + random() % 2000, [] {
